@@ -60,6 +60,7 @@ void Describe(const std::string& path, const char* name, const struct statx& stx
     std::strncpy(data->cFileName, name, MAX_PATH - 1);
     data->ullVolumeId = ::makedev(stx.stx_dev_major, stx.stx_dev_minor);
     data->ullFileId = stx.stx_ino;
+    data->nNumberOfLinks = stx.stx_nlink;
 }
 
 // The next entry of the search that matches its pattern and can still be

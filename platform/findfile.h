@@ -15,9 +15,11 @@ struct WIN32_FIND_DATAA {
     CHAR cFileName[MAX_PATH];
     CHAR cAlternateFileName[14];
     // Added by this layer: the device and the file number, which together
-    // name one file however many paths lead to it (hard links, bind mounts).
+    // name one file however many paths lead to it (hard links, bind mounts),
+    // and how many names the file has.
     ULONGLONG ullVolumeId;
     ULONGLONG ullFileId;
+    DWORD nNumberOfLinks;
 };
 using LPWIN32_FIND_DATAA = WIN32_FIND_DATAA*;
 

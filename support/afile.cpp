@@ -122,6 +122,20 @@ DWORD AFile::SeekB(DWORD offset)
     return INVALID_SET_FILE_POINTER;
 }
 
+bool AFile::SeekTo(std::uint64_t offset)
+{
+    LONG high = static_cast<LONG>(offset >> 32);
+    const DWORD low = SetFilePointer(hFile, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
+    if (low != INVALID_SET_FILE_POINTER || GetLastError() == NO_ERROR)
+        return true;
+    AddHandleParam();
+    ErrorHandler.AddIntParam("dwSeek", static_cast<std::int32_t>(offset & 0xFFFFFFFFu));
+    ErrorHandler.AddIntParam("dwSeekHigh", static_cast<std::int32_t>(offset >> 32));
+    ErrorHandler.CallText.Assign("SetFilePointer(hFile,dwSeek,&dwSeekHigh,FILE_BEGIN)");
+    ErrorHandler.ReportFailure("SeekB()", "0xFFFFFFFF");
+    return false;
+}
+
 DWORD AFile::GetFileSize()
 {
     // A file whose low 32 bits are all ones is not a failure.
@@ -132,4 +146,18 @@ DWORD AFile::GetFileSize()
     ErrorHandler.CallText.Assign("GetFileSize(hFile,NULL)");
     ErrorHandler.ReportFailure("GetFileSize()", "0xFFFFFFFF");
     return INVALID_FILE_SIZE;
+}
+
+bool AFile::GetFileSize64(std::uint64_t& size)
+{
+    DWORD high = 0;
+    const DWORD low = ::GetFileSize(hFile, &high);
+    if (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR) {
+        size = static_cast<std::uint64_t>(high) << 32 | low;
+        return true;
+    }
+    AddHandleParam();
+    ErrorHandler.CallText.Assign("GetFileSize(hFile,&dwSizeHigh)");
+    ErrorHandler.ReportFailure("GetFileSize()", "0xFFFFFFFF");
+    return false;
 }

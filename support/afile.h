@@ -7,6 +7,8 @@
 #include "support/astr.h"
 #include "support/errorhandler.h"
 
+#include <cstdint>
+
 class AFile : public ABaseClass {
 public:
     // The values of the mode fields.
@@ -43,6 +45,9 @@ public:
     static constexpr DWORD FILE_FLAG_POSIX_SEMANTICS = ::FILE_FLAG_POSIX_SEMANTICS;
 
     AFile();
+    // The error handler points at this object's own error source.
+    AFile(const AFile&) = delete;
+    AFile& operator=(const AFile&) = delete;
 
     // Open() uses OpenMode, Create() CreationMode; both use AccessMode,
     // ShareMode and Flags + Attrs. hFile holds the result either way.
@@ -58,8 +63,12 @@ public:
     bool Write(const void* data, DWORD size);
     // The new position, or 0xFFFFFFFF.
     DWORD SeekB(DWORD offset);
+    // Moves to any offset, 4 GiB and beyond; false after a failure report.
+    bool SeekTo(std::uint64_t offset);
     // The low 32 bits of the size, or 0xFFFFFFFF.
     DWORD GetFileSize();
+    // The whole size; false after a failure report.
+    bool GetFileSize64(std::uint64_t& size);
 
     DWORD Attrs;
     DWORD Flags;

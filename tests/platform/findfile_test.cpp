@@ -52,6 +52,8 @@ TEST(FindFile, ListsEveryEntryOnceWithSizeAndIdentity)
         const WIN32_FIND_DATAA& hard = entries.at("hard link");
         EXPECT_EQ(hard.ullFileId, a.ullFileId);
         EXPECT_EQ(hard.ullVolumeId, a.ullVolumeId);
+        EXPECT_EQ(hard.nNumberOfLinks, 2u);
+        EXPECT_EQ(entries.at("b").nNumberOfLinks, 1u);
         EXPECT_NE(entries.at("b").ullFileId, a.ullFileId);
     }
 }
