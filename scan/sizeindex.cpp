@@ -1,0 +1,85 @@
+#include "scan/sizeindex.h"
+
+#include "scan/filelist.h"
+#include "scan/scanstate.h"
+#include "support/boxes.h"
+
+namespace {
+
+constexpr std::uint32_t none = 0xFFFFFFFFu;
+
+void ReportUnreadableList()
+{
+    ErrorBox("There is an error when try to read data from temp file. Please, restart the application and try again.",
+             "Samefold");
+}
+
+// Fills index from the n records that follow the start of the list.
+StepResult ReadRecords(AFile& list, SizeIndex& index, std::uint32_t n)
+{
+    list.SeekB(0);
+    std::uint64_t offset = 0;
+    FileRecord record;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (!ReadFileRecord(list, record)) {
+            ReportUnreadableList();
+            return StepResult::Failed;
+        }
+        index[i] = SizeIndexEntry{record.Size, offset, 0};
+        offset += FileRecordSize(record.Path.size());
+        WaitWhilePaused();
+        if (StopRequested)
+            return StepResult::Stopped;
+    }
+    return StepResult::Completed;
+}
+
+}  // namespace
+
+SmallestEntryTree::SmallestEntryTree(const SizeIndex& entries)
+    : index(entries), leaves(1), retired(entries.size(), false)
+{
+    while (leaves < entries.size())
+        leaves *= 2;
+    nodes.assign(2 * static_cast<std::size_t>(leaves), none);
+    for (std::uint32_t p = 0; p < entries.size(); ++p)
+        nodes[leaves + p] = p;
+    for (std::uint32_t node = leaves - 1; node >= 1; --node)
+        nodes[node] = Before(nodes[2 * node], nodes[2 * node + 1]) ? nodes[2 * node] : nodes[2 * node + 1];
+}
+
+bool SmallestEntryTree::Before(std::uint32_t a, std::uint32_t b) const
+{
+    if (a == none || retired[a])
+        return false;
+    if (b == none || retired[b])
+        return true;
+    return index[a].Size < index[b].Size || (index[a].Size == index[b].Size && a < b);
+}
+
+void SmallestEntryTree::Update(std::uint32_t p, bool retire)
+{
+    if (retire)
+        retired[p] = true;
+    for (std::uint32_t node = (leaves + p) / 2; node >= 1; node /= 2)
+        nodes[node] = Before(nodes[2 * node], nodes[2 * node + 1]) ? nodes[2 * node] : nodes[2 * node + 1];
+}
+
+StepResult AnalyseSizes(AFile& list, SizeIndex& index, std::uint32_t n)
+{
+    ScanPercent = 0;
+    FilesCounter = 0;
+    index.assign(n, SizeIndexEntry{0, 0, 0});
+    const StepResult read = ReadRecords(list, index, n);
+    if (read != StepResult::Completed)
+        return read;
+    const bool sorted = SortLikeSelection(index, [n](std::uint32_t i) {
+        ReportPosition(static_cast<std::int32_t>(std::uint64_t{100} * i / n));
+        WaitWhilePaused();
+        return !StopRequested;
+    });
+    if (!sorted)
+        return StepResult::Stopped;
+    ScanPercent = 100;
+    return StepResult::Completed;
+}
