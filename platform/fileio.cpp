@@ -58,8 +58,9 @@ int DispositionFlags(DWORD disposition)
     }
 }
 
-// Opened with O_NONBLOCK so that a FIFO never blocks; the flag is dropped once
-// the file is known to be a regular one.
+// The target was a regular file when looked at; this makes sure the open did
+// not meet something else put there since. (O_NONBLOCK, which kept a FIFO
+// from blocking the open, means nothing for a regular file.)
 bool KeepOnlyRegularFile(int fd)
 {
     struct stat st;
@@ -69,11 +70,6 @@ bool KeepOnlyRegularFile(int fd)
     }
     if (!S_ISREG(st.st_mode)) {
         SetLastError(ERROR_ACCESS_DENIED);
-        return false;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
-        SetLastErrorFromErrno(errno);
         return false;
     }
     return true;
@@ -215,7 +211,9 @@ DWORD SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistanceToMoveH
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_SET_FILE_POINTER;
     }
-    const off_t before = ::lseek(fd, 0, SEEK_CUR);
+    // Without a high half, a position past 32 bits is refused and the old
+    // one kept, so it is needed then.
+    const off_t before = lpDistanceToMoveHigh == nullptr ? ::lseek(fd, 0, SEEK_CUR) : 0;
     if (before == -1) {
         SetLastErrorFromErrno(errno);
         return INVALID_SET_FILE_POINTER;

@@ -189,20 +189,21 @@ private:
 
     StepResult HashWholeFiles(const Members& members, std::vector<std::uint64_t>& hashes)
     {
-        std::vector<char> buffer(largestBlock);
+        const std::uint64_t block = std::min(size, largestBlock);
+        const auto buffer = std::make_unique_for_overwrite<char[]>(block);
         for (std::uint32_t m : members) {
             ComparedFile file;
             if (OpenMember(m, file) == StepResult::Failed)
                 return StepResult::Failed;
             for (std::uint64_t offset = 0; offset < size && result.States[m] == FileState::Comparable;
-                 offset += largestBlock) {
+                 offset += block) {
                 if (!MayGoOn())
                     return StepResult::Stopped;
-                const std::uint64_t length = std::min(largestBlock, size - offset);
-                if (!file.ReadExactly(buffer.data(), length))
+                const std::uint64_t length = std::min(block, size - offset);
+                if (!file.ReadExactly(buffer.get(), length))
                     result.States[m] = FileState::NotComparable;
                 else
-                    hashes[m] = HashOf(buffer.data(), length, hashes[m]);
+                    hashes[m] = HashOf(buffer.get(), length, hashes[m]);
             }
         }
         return StepResult::Completed;
@@ -265,9 +266,9 @@ private:
             if (result.States[members[i]] == FileState::Comparable)
                 opened.push_back(i);
         }
-        const std::uint64_t block = std::clamp(blockBudget / members.size(), smallestBlock, largestBlock);
-        std::vector<char> buffers(members.size() * block);
-        auto bytesOf = [&](std::uint32_t i) { return buffers.data() + i * block; };
+        const std::uint64_t block = std::min(size, std::clamp(blockBudget / members.size(), smallestBlock, largestBlock));
+        const auto buffers = std::make_unique_for_overwrite<char[]>(members.size() * block);
+        auto bytesOf = [&](std::uint32_t i) { return buffers.get() + i * block; };
 
         Classes current;
         if (opened.size() >= 2)
