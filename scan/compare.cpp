@@ -11,6 +11,9 @@
 
 namespace {
 
+// Runs longer than this fetch their paths from the list each time.
+constexpr std::uint32_t maxRememberedPaths = 4096;
+
 class Comparison {
 public:
     Comparison(const ScanSettings& settings, AFile& list, SizeIndex& index, ScanHost& host)
@@ -37,7 +40,23 @@ public:
     }
 
 private:
+    // The path of a position; those of the run being compared are fetched
+    // once, as they are asked for again when opened and when published.
     bool PathAt(std::uint32_t position, std::string& path)
+    {
+        const bool inRun = position >= runStart && position - runStart < runPaths.size();
+        if (inRun && !runPaths[position - runStart].empty()) {
+            path = runPaths[position - runStart];
+            return true;
+        }
+        if (!FetchPath(position, path))
+            return false;
+        if (inRun)
+            runPaths[position - runStart] = path;
+        return true;
+    }
+
+    bool FetchPath(std::uint32_t position, std::string& path)
     {
         FileRecord record;
         if (!FetchFileRecord(list, index[position].Offset, record)) {
@@ -79,6 +98,8 @@ private:
 
     StepResult CompareRun(std::uint32_t start, std::uint32_t end)
     {
+        runStart = start;
+        runPaths.assign(end - start <= maxRememberedPaths ? end - start : 0, std::string());
         RunGroups run;
         if (end - start > 1) {
             const StepResult grouped = GroupRunByContent(
@@ -120,6 +141,8 @@ private:
     SizeIndex& index;
     ScanHost& host;
     const std::uint32_t n;
+    std::uint32_t runStart = 0;
+    std::vector<std::string> runPaths;  // empty where not fetched yet
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ constexpr std::size_t maxOpenTogether = 256;
 constexpr std::uint64_t blockBudget = 64u << 20;
 constexpr std::uint64_t smallestBlock = 64u << 10;
 constexpr std::uint64_t largestBlock = 1u << 20;
+// Small files of a run are kept whole after their first read, up to this much.
+constexpr std::uint64_t keptBudget = 16u << 20;
 
 using Members = std::vector<std::uint32_t>;
 using Classes = std::vector<Members>;
@@ -133,11 +135,14 @@ private:
         return partitions;
     }
 
-    // Hashes the first bytes of every member; the whole file when it is small.
+    // Hashes the first bytes of every member. A small file is read whole
+    // then, and kept, unless the run is too large to keep them all.
     StepResult ReadHeads(std::vector<std::uint64_t>& heads)
     {
         const std::uint64_t length = std::min(size, headBytes);
-        std::vector<char> buffer(length);
+        keptWhole = size <= headBytes && size * count <= keptBudget;
+        kept.resize(keptWhole ? size * count : 0);
+        std::vector<char> scratch(keptWhole ? 0 : length);
         for (std::uint32_t m = 0; m < count; ++m) {
             if (!MayGoOn())
                 return StepResult::Stopped;
@@ -146,18 +151,26 @@ private:
                 return StepResult::Failed;
             if (result.States[m] != FileState::Comparable)
                 continue;
-            if (!file.ReadExactly(buffer.data(), length))
+            char* bytes = keptWhole ? KeptBytes(m) : scratch.data();
+            if (!file.ReadExactly(bytes, length))
                 result.States[m] = FileState::NotComparable;
             else
-                heads[m] = HashOf(buffer.data(), length, 0);
+                heads[m] = HashOf(bytes, length, 0);
         }
         return StepResult::Completed;
     }
+
+    char* KeptBytes(std::uint32_t member) { return kept.data() + member * size; }
 
     StepResult GroupPartition(const Members& partition)
     {
         if (size == 0) {
             result.Groups.push_back(partition);  // nothing to compare: all alike
+            return StepResult::Completed;
+        }
+        if (keptWhole) {
+            for (Members& part : SplitByBytes(partition, [this](std::uint32_t m) { return KeptBytes(m); }, size))
+                result.Groups.push_back(std::move(part));
             return StepResult::Completed;
         }
         if (partition.size() <= maxOpenTogether)
@@ -336,6 +349,9 @@ private:
     const std::uint32_t count;
     const MemberPath& pathOf;
     RunGroups& result;
+    // The whole content of every member, when the files are small.
+    bool keptWhole = false;
+    std::vector<char> kept;
 };
 
 }  // namespace

@@ -1,12 +1,14 @@
 // Splitting a run of files of one size into groups of identical files.
 //
 // Each file is read about once: a first pass reads the head of every file
-// and sets apart those whose head no other file shares; the files left are
-// then read together block by block and split wherever their bytes differ,
-// so every member of a group has been compared byte for byte with the first
-// member, its reference. Only a partition too large to keep open at once is
-// first split by a hash of its whole content, and then confirmed against its
-// reference in batches. A hash only ever separates files; it never joins them.
+// and sets apart those whose head no other file shares. Small files are
+// whole after that pass and are split by their kept bytes; larger ones are
+// then read together block by block and split wherever their bytes differ.
+// Either way every member of a group has been compared byte for byte with the
+// first member, its reference. Only a partition too large to keep open at
+// once is first split by a hash of its whole content, and then confirmed
+// against its reference in batches. A hash only ever separates files; it
+// never joins them.
 #pragma once
 
 #include "scan/steps.h"
