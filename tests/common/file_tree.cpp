@@ -6,6 +6,8 @@
 
 #include <grp.h>
 #include <stdexcept>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +44,23 @@ std::string FileTree::MakeFolder(std::string_view relative) const
     const std::string path = Path(relative);
     if (!QDir().mkpath(QFile::decodeName(path.c_str())))
         throw std::runtime_error("cannot create " + path);
+    return path;
+}
+
+std::string FileTree::MakeSocket(std::string_view relative) const
+{
+    const std::string path = Path(relative);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        throw std::runtime_error("socket path too long: " + path);
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!bound)
+        throw std::runtime_error("cannot create the socket " + path);
     return path;
 }
 

@@ -15,6 +15,8 @@ public:
     // Writes a file (creating its folders) and returns its full path.
     std::string Write(std::string_view relative, std::string_view content) const;
     std::string MakeFolder(std::string_view relative) const;
+    // A listening-socket file, as a running program leaves one.
+    std::string MakeSocket(std::string_view relative) const;
 
 private:
     QTemporaryDir root;

@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -19,16 +17,6 @@ constexpr DWORD HIDDEN = FILE_ATTRIBUTE_HIDDEN;
 constexpr DWORD READONLY = FILE_ATTRIBUTE_READONLY;
 constexpr DWORD SYSTEM = FILE_ATTRIBUTE_SYSTEM;
 constexpr DWORD TEMP = FILE_ATTRIBUTE_TEMPORARY;
-
-void MakeSocket(const std::string& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    path.copy(address.sun_path, sizeof address.sun_path - 1);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << path;
-    ::close(fd);
-}
 
 TEST(Attributes, MadeUpFromWhatTheTreeHolds)
 {
@@ -49,7 +37,7 @@ TEST(Attributes, MadeUpFromWhatTheTreeHolds)
     ASSERT_EQ(::symlink("folder", tree.Path("link to folder").c_str()), 0);
     ASSERT_EQ(::symlink("loop", tree.Path("loop").c_str()), 0);
     ASSERT_EQ(::mkfifo(tree.Path("fifo").c_str(), 0600), 0);
-    MakeSocket(tree.Path("socket"));
+    tree.MakeSocket("socket");
 
     struct Case {
         std::string path;

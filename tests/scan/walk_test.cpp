@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -47,12 +45,7 @@ protected:
         ASSERT_EQ(::symlink("..", tree.Path("root/sub/up").c_str()), 0);
         ASSERT_EQ(::symlink("plain.txt", tree.Path("root/link-to-file").c_str()), 0);
         ASSERT_EQ(::mkfifo(tree.Path("root/fifo").c_str(), 0600), 0);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        tree.Path("root/socket").copy(address.sun_path, sizeof address.sun_path - 1);
-        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ::close(fd);
+        tree.MakeSocket("root/socket");
     }
 
     void TearDown() override { StopRequested = false; }
