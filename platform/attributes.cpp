@@ -119,6 +119,13 @@ bool LacksWritePermission(const struct statx& stx)
     return (stx.stx_mode & S_IWOTH) == 0;
 }
 
+// A file mounted over another name, like a link, is the same file as the
+// one at its source.
+bool IsMountedOver(const struct statx& stx)
+{
+    return (stx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (stx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+}
+
 }  // namespace
 
 bool IsVirtualFileSystem(dev_t device, const char* path)
@@ -146,7 +153,7 @@ DWORD AttributesOf(std::string_view path, std::string_view name, const struct st
         const std::string folder(path);
         if (IsVirtualFileSystem(::makedev(stx.stx_dev_major, stx.stx_dev_minor), folder.c_str()))
             attributes |= FILE_ATTRIBUTE_SYSTEM;
-    } else if (S_ISREG(mode)) {
+    } else if (S_ISREG(mode) && !IsMountedOver(stx)) {
         attributes = FILE_ATTRIBUTE_NORMAL;
     } else {
         attributes = FILE_ATTRIBUTE_SYSTEM;

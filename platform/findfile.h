@@ -44,8 +44,9 @@ BOOL FindClose(HANDLE hFindFile);
 // Attributes are made up from what the file system holds:
 // - DIRECTORY for a real folder, NORMAL for a regular file;
 // - HIDDEN for a name starting with "."; READONLY without write permission;
-// - SYSTEM for what must never be opened or entered: symbolic links, FIFOs,
-//   sockets, devices and folders of virtual file systems;
+// - SYSTEM for what must never be opened or entered: symbolic links, files
+//   mounted over another name, FIFOs, sockets, devices and folders of virtual
+//   file systems;
 // - TEMPORARY for what lies in a temporary folder (GetTempPathA's, /var/tmp)
 //   and for names ending in "~", ".tmp" or ".swp".
 DWORD GetFileAttributesA(LPCSTR lpFileName);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,6 +93,27 @@ TEST(Attributes, AFolderThatMayNotBeSearchedHidesItsFiles)
     const std::string file = tree.Write("closed/file", "x");
     ASSERT_EQ(::chmod(tree.Path("closed").c_str(), 0700), 0);
     EXPECT_EQ(RunUnprivileged(AttributesAsUnprivileged, file), static_cast<int>(ERROR_ACCESS_DENIED));
+}
+
+}  // namespace
+
+namespace {
+
+// A file mounted over another name is the same file as its source: like a
+// link, it is never listed under the second name.
+TEST(Attributes, AFileMountedOverAnotherNameIsASystemEntry)
+{
+    FileTree tree;
+    ScopedEnv tmp("TMPDIR", tree.Path("scratch"));
+    const std::string source = tree.Write("source", "content");
+    const std::string target = tree.Write("target", "");
+    if (::mount(source.c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount here";
+    const DWORD mounted = GetFileAttributesA(target.c_str());
+    const DWORD original = GetFileAttributesA(source.c_str());
+    ::umount(target.c_str());
+    EXPECT_EQ(mounted, SYSTEM);
+    EXPECT_EQ(original, NORMAL);
 }
 
 }  // namespace
