@@ -128,7 +128,8 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPSECURITY_A
     return HandleOf(fd);
 }
 
-BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD lpNumberOfBytesRead, LPOVERLAPPED)
+BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD lpNumberOfBytesRead,
+              LPOVERLAPPED lpOverlapped)
 {
     const int fd = FdOf(hFile);
     auto* out = static_cast<char*>(lpBuffer);
@@ -139,8 +140,12 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    const auto at = lpOverlapped == nullptr
+        ? off_t{-1}
+        : static_cast<off_t>(static_cast<std::uint64_t>(lpOverlapped->OffsetHigh) << 32 | lpOverlapped->Offset);
     while (done < nNumberOfBytesToRead) {
-        const ssize_t got = ::read(fd, out + done, nNumberOfBytesToRead - done);
+        const ssize_t got = at < 0 ? ::read(fd, out + done, nNumberOfBytesToRead - done)
+                                   : ::pread(fd, out + done, nNumberOfBytesToRead - done, at + done);
         if (got == -1) {
             if (errno == EINTR)
                 continue;

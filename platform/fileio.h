@@ -5,7 +5,16 @@
 
 struct SECURITY_ATTRIBUTES;
 using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
-struct OVERLAPPED;
+
+// With ReadFile on an ordinary handle: read at Offset/OffsetHigh instead of
+// the file position, which stays where it was.
+struct OVERLAPPED {
+    std::uintptr_t Internal;
+    std::uintptr_t InternalHigh;
+    DWORD Offset;
+    DWORD OffsetHigh;
+    HANDLE hEvent;
+};
 using LPOVERLAPPED = OVERLAPPED*;
 
 // Opens or creates a regular file. Share modes have no counterpart here and
@@ -19,7 +28,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                    DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);
 
 // Reads until nNumberOfBytesToRead bytes or the end of the file; reaching the
-// end is success with fewer bytes.
+// end is success with fewer bytes. With lpOverlapped, reads at its offset.
 BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD lpNumberOfBytesRead,
               LPOVERLAPPED lpOverlapped);
 

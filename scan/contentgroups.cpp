@@ -31,17 +31,21 @@ std::uint64_t HashOf(const char* bytes, std::uint64_t length, std::uint64_t seed
 }
 
 // A compared file, opened for reading only; its failures go to the log,
-// never to a box, so they cannot interrupt the scan.
+// never to a box, so they cannot interrupt the scan. One object may open
+// several files in turn.
 class ComparedFile {
 public:
-    // Comparable when the file opened and still has the recorded size.
-    FileState Open(const std::string& path, std::uint64_t size)
+    ComparedFile()
     {
         file.AccessMode = AFile::GENERIC_READ;
         file.ShareMode = AFile::FILE_SHARE_READ;
         file.OpenMode = AFile::OPEN_EXISTING;
-        file.Flags = AFile::FILE_FLAG_SEQUENTIAL_SCAN;
         file.ErrorHandler.ShowErrorBox = false;
+    }
+
+    // Comparable when the file opened and still has the recorded size.
+    FileState Open(const std::string& path, std::uint64_t size)
+    {
         if (!file.Open(path.c_str()))
             return FileState::CannotOpen;
         std::uint64_t actual = 0;
@@ -143,10 +147,10 @@ private:
         keptWhole = size <= headBytes && size * count <= keptBudget;
         kept.resize(keptWhole ? size * count : 0);
         std::vector<char> scratch(keptWhole ? 0 : length);
+        ComparedFile file;
         for (std::uint32_t m = 0; m < count; ++m) {
             if (!MayGoOn())
                 return StepResult::Stopped;
-            ComparedFile file;
             if (OpenMember(m, file) == StepResult::Failed)
                 return StepResult::Failed;
             if (result.States[m] != FileState::Comparable)
@@ -156,6 +160,7 @@ private:
                 result.States[m] = FileState::NotComparable;
             else
                 heads[m] = HashOf(bytes, length, 0);
+            file.Close();
         }
         return StepResult::Completed;
     }
@@ -204,8 +209,8 @@ private:
     {
         const std::uint64_t block = std::min(size, largestBlock);
         const auto buffer = std::make_unique_for_overwrite<char[]>(block);
+        ComparedFile file;
         for (std::uint32_t m : members) {
-            ComparedFile file;
             if (OpenMember(m, file) == StepResult::Failed)
                 return StepResult::Failed;
             for (std::uint64_t offset = 0; offset < size && result.States[m] == FileState::Comparable;
@@ -218,6 +223,7 @@ private:
                 else
                     hashes[m] = HashOf(buffer.get(), length, hashes[m]);
             }
+            file.Close();
         }
         return StepResult::Completed;
     }

@@ -40,6 +40,23 @@ bool WriteFileRecord(AFile& list, std::string_view path, std::uint64_t size, std
         && list.Write(path.data(), static_cast<DWORD>(path.size()));
 }
 
+namespace {
+
+// The record described by the header, whose path follows it in path;
+// false when the header is malformed or the path incomplete.
+bool DecodeRecord(const unsigned char* header, const char* path, std::uint32_t pathBytes, FileRecord& record)
+{
+    const std::uint32_t length = Get16(&header[0]);
+    if (length > MaxRecordPath || length > pathBytes)
+        return false;
+    record.Size = static_cast<std::uint64_t>(Get32(&header[12])) << 32 | Get32(&header[4]);
+    record.Index = Get32(&header[8]);
+    record.Path.assign(path, length);
+    return true;
+}
+
+}  // namespace
+
 bool ReadFileRecord(AFile& list, FileRecord& record)
 {
     std::array<unsigned char, FileRecordHeaderSize> header{};
@@ -49,14 +66,16 @@ bool ReadFileRecord(AFile& list, FileRecord& record)
     const std::uint32_t length = Get16(&header[0]);
     if (length > MaxRecordPath)
         return false;
-    record.Size = static_cast<std::uint64_t>(Get32(&header[12])) << 32 | Get32(&header[4]);
-    record.Index = Get32(&header[8]);
-    record.Path.resize(length);
-    return list.Read(record.Path.data(), length, &got) && got == length;
+    std::array<char, MaxRecordPath> path;
+    return list.Read(path.data(), length, &got) && DecodeRecord(header.data(), path.data(), got, record);
 }
 
 bool FetchFileRecord(AFile& list, std::uint64_t offset, FileRecord& record)
 {
-    list.SeekTo(offset);
-    return ReadFileRecord(list, record);
+    std::array<unsigned char, FileRecordHeaderSize + MaxRecordPath> window;
+    DWORD got = 0;
+    if (!list.ReadAt(offset, window.data(), static_cast<DWORD>(window.size()), &got) || got < FileRecordHeaderSize)
+        return false;
+    return DecodeRecord(window.data(), reinterpret_cast<const char*>(window.data()) + FileRecordHeaderSize,
+                        got - FileRecordHeaderSize, record);
 }

@@ -35,8 +35,8 @@ bool WriteFileRecord(AFile& list, std::string_view path, std::uint64_t size, std
 // failed (reported by the file) or the record is incomplete or malformed.
 bool ReadFileRecord(AFile& list, FileRecord& record);
 
-// Seeks to offset, then reads the record there; a failed seek is reported and
-// the read goes ahead where the file stands.
+// Reads the record at offset with one read of the longest record's length;
+// the file position stays where it was.
 bool FetchFileRecord(AFile& list, std::uint64_t offset, FileRecord& record);
 
 // The size of the record of a path of this length.

@@ -68,8 +68,21 @@ bool AFile::Close()
 
 bool AFile::Read(void* buffer, DWORD count, DWORD* bytesRead)
 {
+    return ReadWith(buffer, count, bytesRead, nullptr);
+}
+
+bool AFile::ReadAt(std::uint64_t offset, void* buffer, DWORD count, DWORD* bytesRead)
+{
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return ReadWith(buffer, count, bytesRead, &at);
+}
+
+bool AFile::ReadWith(void* buffer, DWORD count, DWORD* bytesRead, OVERLAPPED* at)
+{
     DWORD got = 0;
-    const bool ok = ReadFile(hFile, buffer, count, &got, nullptr);
+    const bool ok = ReadFile(hFile, buffer, count, &got, at);
     if (bytesRead != nullptr)
         *bytesRead = got;
     if (ok)
@@ -77,7 +90,8 @@ bool AFile::Read(void* buffer, DWORD count, DWORD* bytesRead)
     AddHandleParam();
     ErrorHandler.AddHexParam("lpBuffer", reinterpret_cast<std::uintptr_t>(buffer));
     ErrorHandler.AddIntParam("BytesToRead", static_cast<std::int32_t>(count));
-    ErrorHandler.CallText.Assign("ReadFile(hFile,lpBuffer,BytesToRead,&BytesToRead,NULL)");
+    ErrorHandler.CallText.Assign(at == nullptr ? "ReadFile(hFile,lpBuffer,BytesToRead,&BytesToRead,NULL)"
+                                               : "ReadFile(hFile,lpBuffer,BytesToRead,&BytesToRead,&Overlapped)");
     ErrorHandler.ReportFailure("Read()", "NULL");
     return false;
 }

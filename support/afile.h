@@ -58,6 +58,8 @@ public:
     // Reaching the end of the file is success with fewer bytes; bytesRead,
     // when given, receives how many were read.
     bool Read(void* buffer, DWORD count, DWORD* bytesRead = nullptr);
+    // Reads at offset; the file position stays where it was.
+    bool ReadAt(std::uint64_t offset, void* buffer, DWORD count, DWORD* bytesRead = nullptr);
     // Writes the text without its terminator.
     bool Write(const char* text);
     bool Write(const void* data, DWORD size);
@@ -82,5 +84,6 @@ public:
 
 private:
     bool OpenWith(const char* name, DWORD disposition, const char* dispositionName, const char* method);
+    bool ReadWith(void* buffer, DWORD count, DWORD* bytesRead, OVERLAPPED* at);
     void AddHandleParam();
 };
