@@ -260,3 +260,25 @@ TEST(FileIo, FormatMessageGivesTheSystemTextWithItsLineEnd)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FileIo, AnOverlappedOffsetReadsThereAndKeepsThePosition)
+{
+    FileTree tree;
+    HANDLE file = OpenForReading(tree.Write("digits", "0123456789"));
+    char text[8] = {};
+    DWORD got = 0;
+    OVERLAPPED at{};
+    at.Offset = 5;
+    EXPECT_TRUE(ReadFile(file, text, 3, &got, &at));
+    EXPECT_EQ(std::string(text, got), "567");
+    at.Offset = 8;
+    EXPECT_TRUE(ReadFile(file, text, 8, &got, &at));
+    EXPECT_EQ(std::string(text, got), "89") << "short at the end";
+    EXPECT_TRUE(ReadFile(file, text, 2, &got, nullptr));
+    EXPECT_EQ(std::string(text, got), "01") << "the position did not move";
+    CloseHandle(file);
+}
+
+}  // namespace
