@@ -6,6 +6,7 @@
 #include "support/afile.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct SizeIndexEntry {
@@ -25,45 +26,4 @@ StepResult AnalyseSizes(AFile& list, SizeIndex& index, std::uint32_t n);
 
 // The exchanges of that selection sort, applied to index in O(n log n).
 // Calls atPosition(i) after each position i; stops early when it returns false.
-template <typename AtPosition>
-bool SortLikeSelection(SizeIndex& index, AtPosition atPosition);
-
-// --- implementation ---
-
-// A tournament tree over the positions whose every node holds the position
-// of the smallest (size, position) below it; a position already sorted holds
-// the largest possible key.
-class SmallestEntryTree {
-public:
-    explicit SmallestEntryTree(const SizeIndex& index);
-    std::uint32_t Smallest() const { return nodes[1]; }
-    // Position p changed its entry, or (retired) left the unsorted part.
-    void Update(std::uint32_t p, bool retired);
-
-private:
-    bool Before(std::uint32_t a, std::uint32_t b) const;
-
-    const SizeIndex& index;
-    std::uint32_t leaves;
-    std::vector<std::uint32_t> nodes;
-    std::vector<bool> retired;
-};
-
-template <typename AtPosition>
-bool SortLikeSelection(SizeIndex& index, AtPosition atPosition)
-{
-    SmallestEntryTree tree(index);
-    const auto n = static_cast<std::uint32_t>(index.size());
-    for (std::uint32_t i = 0; i < n; ++i) {
-        const std::uint32_t m = tree.Smallest();
-        if (m != i) {
-            std::swap(index[i].Size, index[m].Size);
-            std::swap(index[i].Offset, index[m].Offset);
-            tree.Update(m, false);
-        }
-        tree.Update(i, true);
-        if (!atPosition(i))
-            return false;
-    }
-    return true;
-}
+bool SortLikeSelection(SizeIndex& index, const std::function<bool(std::uint32_t position)>& atPosition);
