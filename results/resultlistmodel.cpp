@@ -11,11 +11,13 @@ ResultListModel::ResultListModel(bool colouredByGroup, std::size_t reserved, QOb
     : QAbstractTableModel(parent), coloured(colouredByGroup)
 {
     entries.reserve(reserved);
+    announcer.setSingleShot(true);
+    connect(&announcer, &QTimer::timeout, this, &ResultListModel::AnnouncePending);
 }
 
 int ResultListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : Count();
+    return parent.isValid() ? 0 : announced;
 }
 
 int ResultListModel::columnCount(const QModelIndex& parent) const
@@ -25,7 +27,7 @@ int ResultListModel::columnCount(const QModelIndex& parent) const
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= Count())
+    if (!index.isValid() || index.row() >= announced)
         return {};
     const ResultEntry& entry = Entry(index.row());
     switch (role) {
@@ -101,6 +103,7 @@ void ResultListModel::RowsChanged(int first, int last, const QList<int>& roles)
 
 void ResultListModel::SetChecked(int row, bool checked)
 {
+    AnnouncePending();
     entries[static_cast<std::size_t>(row)].checked = checked;
     RowsChanged(row, row, {Qt::CheckStateRole});
 }
@@ -113,20 +116,41 @@ void ResultListModel::Add(const QByteArray& path, bool sameGroup, std::uint64_t 
     entry.size = size;
     entry.group = NextGroupNumber(entries, sameGroup);
     entry.groupIdText = QString::number(entry.group);
-    beginInsertRows(QModelIndex(), Count(), Count());
     entries.push_back(std::move(entry));
+    if (announcer.interval() == 0)
+        AnnouncePending();
+    else if (!announcer.isActive())
+        announcer.start();
+}
+
+void ResultListModel::SetAnnouncementDelay(int milliseconds)
+{
+    AnnouncePending();
+    announcer.setInterval(milliseconds);
+}
+
+void ResultListModel::AnnouncePending()
+{
+    announcer.stop();
+    if (announced == Count())
+        return;
+    beginInsertRows(QModelIndex(), announced, Count() - 1);
+    announced = Count();
     endInsertRows();
 }
 
 void ResultListModel::Clear()
 {
+    announcer.stop();
     beginResetModel();
     entries.clear();
+    announced = 0;
     endResetModel();
 }
 
 void ResultListModel::Sort()
 {
+    AnnouncePending();
     std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [this](std::size_t first, std::size_t second) {
@@ -153,19 +177,23 @@ void ResultListModel::Sort()
 
 void ResultListModel::RemoveEntry(int row)
 {
+    AnnouncePending();
     beginRemoveRows(QModelIndex(), row, row);
     entries.erase(entries.begin() + row);
+    --announced;
     endRemoveRows();
 }
 
 void ResultListModel::ShiftGroupNumbers(int position)
 {
+    AnnouncePending();
     ::ShiftGroupNumbers(entries, static_cast<std::size_t>(position));
     RowsChanged(position, Count() - 1, {Qt::BackgroundRole, GroupRole});
 }
 
 bool ResultListModel::DropOrphanOfGroup(std::uint32_t group)
 {
+    AnnouncePending();
     const std::optional<std::size_t> orphan = FindOrphanOfGroup(entries, group);
     if (!orphan)
         return false;
@@ -177,6 +205,7 @@ bool ResultListModel::DropOrphanOfGroup(std::uint32_t group)
 
 void ResultListModel::CheckGroupAround(int row, bool withRow)
 {
+    AnnouncePending();
     const GroupRun run = GroupRunAround(entries, static_cast<std::size_t>(row));
     for (std::size_t i = run.first; i < run.end; ++i) {
         if (withRow || i != static_cast<std::size_t>(row))
@@ -187,14 +216,17 @@ void ResultListModel::CheckGroupAround(int row, bool withRow)
 
 Survivors ResultListModel::PruneSingletons()
 {
+    AnnouncePending();
     beginResetModel();
     Survivors survivors = ::PruneSingletons(entries);
+    announced = Count();
     endResetModel();
     return survivors;
 }
 
 Survivors ResultListModel::RemoveChecked(bool pruneAfter, const std::function<void(int)>& progress)
 {
+    AnnouncePending();
     const std::size_t before = entries.size();
     if (std::none_of(entries.begin(), entries.end(), [](const ResultEntry& entry) { return entry.checked; })) {
         // Nothing goes: leave the view and its selection alone.
@@ -206,6 +238,7 @@ Survivors ResultListModel::RemoveChecked(bool pruneAfter, const std::function<vo
     Survivors survivors = ::RemoveChecked(entries, progress);
     if (pruneAfter && survivors.size() < before)
         survivors = ComposeSurvivors(survivors, ::PruneSingletons(entries));
+    announced = Count();
     endResetModel();
     return survivors;
 }

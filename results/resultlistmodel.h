@@ -1,11 +1,18 @@
 // The model behind one results list: its entries in list order, three
 // columns ("File Name", "File Size", "Group Id"), a check box per entry.
 // Adding never re-orders; the order changes only through Sort.
+//
+// Entries added one at a time can reach the views in batches (see
+// SetAnnouncementDelay): a shown list view lays itself out and repaints after
+// every announcement, which would cost milliseconds per published entry.
+// Count() and Entry() always cover every entry; the rows views see are the
+// announced ones, and every change other than Add announces the rest first.
 #pragma once
 
 #include "results/groupsteps.h"
 
 #include <QAbstractTableModel>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -32,6 +39,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // Every entry, announced or not.
     int Count() const { return static_cast<int>(entries.size()); }
     const ResultEntry& Entry(int row) const { return entries[static_cast<std::size_t>(row)]; }
     void SetChecked(int row, bool checked);
@@ -40,6 +48,12 @@ public:
     // unchecked, its "Group Id" text written now. O(1) amortised.
     void Add(const QByteArray& path, bool sameGroup, std::uint64_t size);
     void Clear();
+
+    // 0 (the start): every added entry is announced at once. Otherwise
+    // added entries are announced together, at most that many milliseconds
+    // after the first of them.
+    void SetAnnouncementDelay(int milliseconds);
+    void AnnouncePending();
 
     // Orders by lstResultsCCompare, keeping each group's entries in their
     // order; the selection follows its entries. O(n log n).
@@ -66,4 +80,7 @@ private:
 
     ResultEntries entries;
     bool coloured;
+    // How many entries, from the top, the views have been told of.
+    int announced = 0;
+    QTimer announcer;
 };

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -20,6 +21,10 @@ namespace {
 
 constexpr int FileSizeWidth = 90;
 constexpr int GroupIdWidth = 60;
+// While the window is shown, entries published one by one reach the lists at
+// most this often (milliseconds), so that a long scan does not lay out and
+// repaint a list for every entry.
+constexpr int ShownAnnouncementDelay = 50;
 
 }  // namespace
 
@@ -173,6 +178,8 @@ HWND TfrmResults::Handle()
 void TfrmResults::AddResultEntry(QTreeView* list, const QByteArray& path, bool sameGroup, std::uint64_t size)
 {
     ModelOf(list).Add(path, sameGroup, size);
+    if (list == currentList)
+        UpdateCaptionCount();
 }
 
 void TfrmResults::ScanFinished()
@@ -243,8 +250,20 @@ void TfrmResults::ReselectAfter(QTreeView* list, int oldRow, const Survivors& su
 void TfrmResults::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    identicalFiles.SetAnnouncementDelay(ShownAnnouncementDelay);
+    emptyFiles.SetAnnouncementDelay(ShownAnnouncementDelay);
+    FormShow();
+}
+
+void TfrmResults::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    identicalFiles.SetAnnouncementDelay(0);
+    emptyFiles.SetAnnouncementDelay(0);
 }
 
 void TfrmResults::FormShow()

@@ -45,6 +45,8 @@ public:
     // Appends one published entry to list (lstResultsC() or lstResultsZS()):
     // path is the file's exact bytes; sameGroup says it belongs to the group
     // of the entry added just before it to that list. Never re-orders. O(1).
+    // While the window is shown, the list view learns of new entries in
+    // batches, at most 50 ms later.
     void AddResultEntry(QTreeView* list, const QByteArray& path, bool sameGroup, std::uint64_t size);
     // The lists' part of the end of a scan: orders the identical-files list;
     // the empty-files list stays in publication order.
@@ -75,6 +77,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +219,30 @@ TEST(ResultListModel, EverySingleStepKeepsTheModelConsistent)
     model.PruneSingletons();
     model.Clear();
     EXPECT_EQ(model.Count(), 0);
+}
+
+TEST(ResultListModel, HeldBackEntriesAreAnnouncedBeforeAnyOtherChange)
+{
+    ResultListModel model(true, 0);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    model.SetAnnouncementDelay(60'000);
+    Publish(model, {{"a", false, 1}, {"b", true, 1}, {"c", false, 2}, {"d", true, 2}});
+    EXPECT_EQ(model.Count(), 4);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(inserted.count(), 0);
+
+    model.RemoveEntry(3);  // one announcement of all four, then the removal
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 0);
+    EXPECT_EQ(inserted[0][2].toInt(), 3);
+    EXPECT_EQ(model.rowCount(), 3);
+
+    model.Add("e", false, 3);
+    model.SetAnnouncementDelay(0);
+    EXPECT_EQ(model.rowCount(), 4);
+    model.Add("f", true, 3);
+    EXPECT_EQ(model.rowCount(), 5);
 }
 
 }  // namespace

@@ -164,6 +164,31 @@ TEST_F(ResultsWindowTest, CaptionFollowsEveryChangeOfTheCurrentList)
     EXPECT_EQ(window.windowTitle(), Caption(0));
 }
 
+TEST_F(ResultsWindowTest, WhileShownPublishedEntriesReachTheListInBatches)
+{
+    ShowWindow();
+    const auto publish = [this](const char* name, bool sameGroup) {
+        window.AddResultEntry(identical, QByteArray::fromStdString(tree.Write(name, "")), sameGroup, 7);
+    };
+    publish("a1", false);
+    publish("a2", true);
+    publish("b1", false);
+    EXPECT_EQ(window.windowTitle(), Caption(3)) << "the count is at once";
+    EXPECT_EQ(identical->model()->rowCount(), 0) << "the view is told a moment later";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return identical->model()->rowCount() == 3; }));
+
+    // Any other change tells the view of everything first.
+    publish("b2", true);
+    window.ScanFinished();
+    EXPECT_EQ(identical->model()->rowCount(), 4);
+    EXPECT_EQ(Names(identical), (std::vector<std::string>{"b1", "b2", "a1", "a2"}));
+
+    // A hidden window's lists are told at once.
+    window.hide();
+    publish("c1", false);
+    EXPECT_EQ(identical->model()->rowCount(), 5);
+}
+
 TEST_F(ResultsWindowTest, AClosedWindowKeepsItsListsAndChecks)
 {
     PublishGroups({2});
@@ -331,11 +356,9 @@ TEST_F(ResultsWindowTest, ExportMenuOpensAtTheButtonsCorner)
     QMenu* menu = Control<QMenu>("popupExportTo");
     ASSERT_TRUE(menu->isVisible());
     const QPoint corner = button->mapToGlobal(QPoint(button->width() - 5, button->height()));
-    // The menu is placed there unless the screen's edge pushes it back.
-    const QRect screen = menu->screen()->availableGeometry();
-    if (screen.contains(QRect(corner, menu->size()))) {
-        EXPECT_EQ(menu->pos(), corner);
-    }
+    ASSERT_TRUE(menu->screen()->availableGeometry().contains(QRect(corner, menu->size())))
+        << "the menu fits below the button on the off-screen display";
+    EXPECT_EQ(menu->pos(), corner);
     EXPECT_EQ(QApplication::focusWidget(), identical);
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("CSV file"));
@@ -350,6 +373,7 @@ TEST_F(ResultsWindowTest, ExportMenuOpensAtTheButtonsCorner)
 TEST_F(ResultsWindowTest, SelectCopiesAndSelectGroupWorkAroundTheSelectedEntry)
 {
     PublishGroups({2, 3, 2});  // rows: 3 3 | 2 2 2 | 1 1
+    PublishEmptyFiles(3);
     ShowWindow();
     Click(identical, 3);
     window.mnuSelectCopiesClick();
@@ -358,7 +382,6 @@ TEST_F(ResultsWindowTest, SelectCopiesAndSelectGroupWorkAroundTheSelectedEntry)
     EXPECT_EQ(Checks(identical), (std::vector<bool>{false, false, true, true, true, false, false}));
 
     // Each empty file is a group of its own.
-    PublishEmptyFiles(3);
     Control<QTabWidget>("pcResults")->setCurrentIndex(1);
     Click(empty, 1);
     window.mnuSelectCopiesClick();
