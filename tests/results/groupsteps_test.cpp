@@ -259,52 +259,59 @@ void ExpectSurvivorsMatch(const Survivors& survivors, const ResultEntries& after
         EXPECT_EQ(before[survivors[i]].path, after[i].path);
 }
 
-TEST(GroupStepsAgainstOracle, PruneSingletons)
+// Runs a step and its oracle on the same random lists: the same entries must
+// be left, with the same numbers, and the survivors must say where each
+// stood before.
+template <typename Step, typename Oracle>
+void CompareWithOracle(unsigned seed, Step step, Oracle oracle)
 {
-    std::mt19937 random(20240611);
+    std::mt19937 random(seed);
     for (int round = 0; round < 2000; ++round) {
         std::vector<OracleEntry> expected = RandomList(random);
         const ResultEntries before = EntriesOf(expected);
         ResultEntries entries = before;
-        const Survivors survivors = PruneSingletons(entries);
-        OraclePrune(expected);
+        const Survivors survivors = step(entries);
+        oracle(expected);
         ASSERT_EQ(Outcome(entries), Outcome(expected)) << "round " << round;
         ExpectSurvivorsMatch(survivors, entries, before);
     }
+}
+
+TEST(GroupStepsAgainstOracle, PruneSingletons)
+{
+    CompareWithOracle(
+        20240611, [](ResultEntries& entries) { return PruneSingletons(entries); }, OraclePrune);
 }
 
 TEST(GroupStepsAgainstOracle, RemoveCheckedWithItsGauge)
 {
-    std::mt19937 random(77);
-    for (int round = 0; round < 2000; ++round) {
-        std::vector<OracleEntry> expected = RandomList(random);
-        const ResultEntries before = EntriesOf(expected);
-        ResultEntries entries = before;
-        std::vector<int> gauge;
-        const Survivors survivors = RemoveChecked(entries, [&gauge](int value) { gauge.push_back(value); });
-        std::vector<int> expectedGauge;
-        OracleRemoveChecked(expected, expectedGauge);
-        ASSERT_EQ(Outcome(entries), Outcome(expected)) << "round " << round;
-        ASSERT_EQ(gauge, expectedGauge) << "round " << round;
-        ExpectSurvivorsMatch(survivors, entries, before);
-    }
+    std::vector<int> gauge;
+    CompareWithOracle(
+        77,
+        [&gauge](ResultEntries& entries) {
+            gauge.clear();
+            return RemoveChecked(entries, [&gauge](int value) { gauge.push_back(value); });
+        },
+        [&gauge](std::vector<OracleEntry>& list) {
+            std::vector<int> expectedGauge;
+            OracleRemoveChecked(list, expectedGauge);
+            EXPECT_EQ(gauge, expectedGauge);
+        });
 }
 
 TEST(GroupStepsAgainstOracle, RemoveCheckedThenPrune)
 {
-    std::mt19937 random(5);
-    for (int round = 0; round < 1000; ++round) {
-        std::vector<OracleEntry> expected = RandomList(random);
-        const ResultEntries before = EntriesOf(expected);
-        ResultEntries entries = before;
-        const Survivors removed = RemoveChecked(entries, nullptr);
-        const Survivors survivors = ComposeSurvivors(removed, PruneSingletons(entries));
-        std::vector<int> gauge;
-        OracleRemoveChecked(expected, gauge);
-        OraclePrune(expected);
-        ASSERT_EQ(Outcome(entries), Outcome(expected)) << "round " << round;
-        ExpectSurvivorsMatch(survivors, entries, before);
-    }
+    CompareWithOracle(
+        5,
+        [](ResultEntries& entries) {
+            const Survivors removed = RemoveChecked(entries, nullptr);
+            return ComposeSurvivors(removed, PruneSingletons(entries));
+        },
+        [](std::vector<OracleEntry>& list) {
+            std::vector<int> gauge;
+            OracleRemoveChecked(list, gauge);
+            OraclePrune(list);
+        });
 }
 
 }  // namespace
