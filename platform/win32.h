@@ -5,6 +5,7 @@
 #include "platform/fileio.h"
 #include "platform/filetime.h"
 #include "platform/findfile.h"
+#include "platform/folderbrowser.h"
 #include "platform/lasterror.h"
 #include "platform/messagebox.h"
 #include "platform/registry.h"

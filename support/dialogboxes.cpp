@@ -1,9 +1,11 @@
 #include "support/dialogboxes.h"
 
+#include "platform/folderbrowser.h"
 #include "platform/messagebox.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
 #include <QWidget>
@@ -68,9 +70,23 @@ int ShowOnInterfaceThread(HWND owner, const char* text, const char* caption, UIN
     return answer;
 }
 
+// Folders only; without the new-folder flag the dialog cannot make one.
+std::optional<std::string> ShowFolderDialog(HWND owner, const char* title, UINT flags)
+{
+    QFileDialog::Options options = QFileDialog::ShowDirsOnly;
+    if ((flags & BIF_NONEWFOLDERBUTTON) != 0)
+        options |= QFileDialog::ReadOnly;
+    const QString folder = QFileDialog::getExistingDirectory(reinterpret_cast<QWidget*>(owner),
+                                                             QString::fromLocal8Bit(title), QString(), options);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(folder).toStdString();
+}
+
 }  // namespace
 
 void InstallDialogBoxes()
 {
     SetMessageBoxHandler(ShowOnInterfaceThread);
+    SetFolderBrowserHandler(ShowFolderDialog);
 }

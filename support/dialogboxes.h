@@ -1,5 +1,6 @@
-// The desktop program's message boxes: installs the handler that shows every
-// box of the program as a dialog on the user-interface thread.
+// The desktop program's message boxes and folder browser: installs the
+// handlers that show every box, and the browser, as dialogs on the
+// user-interface thread.
 #pragma once
 
 // Boxes asked for from another thread are shown on the user-interface thread

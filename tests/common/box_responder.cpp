@@ -4,10 +4,13 @@ BoxResponder::BoxResponder()
 {
     previous = SetMessageBoxHandler(
         [this](HWND, const char* text, const char* caption, UINT type) { return Respond(text, caption, type); });
+    previousBrowser = SetFolderBrowserHandler(
+        [this](HWND owner, const char* title, UINT flags) { return Browse(owner, title, flags); });
 }
 
 BoxResponder::~BoxResponder()
 {
+    SetFolderBrowserHandler(previousBrowser);
     SetMessageBoxHandler(previous);
 }
 
@@ -23,6 +26,18 @@ std::vector<RecordedBox> BoxResponder::Boxes() const
     return boxes;
 }
 
+void BoxResponder::ChooseFolder(std::optional<std::string> path)
+{
+    const std::lock_guard<std::mutex> lock(guard);
+    folders.push_back(std::move(path));
+}
+
+std::vector<RecordedBrowser> BoxResponder::Browsers() const
+{
+    const std::lock_guard<std::mutex> lock(guard);
+    return browsers;
+}
+
 int BoxResponder::Respond(const char* text, const char* caption, UINT type)
 {
     const std::lock_guard<std::mutex> lock(guard);
@@ -33,4 +48,15 @@ int BoxResponder::Respond(const char* text, const char* caption, UINT type)
         return answer;
     }
     return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+}
+
+std::optional<std::string> BoxResponder::Browse(HWND owner, const char* title, UINT flags)
+{
+    const std::lock_guard<std::mutex> lock(guard);
+    browsers.push_back(RecordedBrowser{owner, title != nullptr ? title : "", flags});
+    if (folders.empty())
+        return std::nullopt;
+    std::optional<std::string> folder = std::move(folders.front());
+    folders.pop_front();
+    return folder;
 }
