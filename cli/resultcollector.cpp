@@ -1,5 +1,7 @@
 #include "cli/resultcollector.h"
 
+#include "scan/listorder.h"
+
 #include <algorithm>
 
 ResultCollector::ResultCollector(const ScanSettings& scanSettings) : settings(scanSettings) {}
@@ -12,7 +14,7 @@ ScanSettings ResultCollector::ReadSettings()
 void ResultCollector::AddResultEntry(const PendingEntry& entry)
 {
     std::vector<CollectedEntry>& list = entry.List == ResultList::Identical ? identical : empty;
-    const std::uint32_t group = list.empty() ? 1 : list.back().Group + (entry.SameGroup ? 0 : 1);
+    const std::uint32_t group = GroupNumberAfter(list.empty() ? 0 : list.back().Group, entry.SameGroup);
     list.push_back(CollectedEntry{std::string(entry.Path), entry.Size, group});
 }
 
@@ -30,7 +32,7 @@ std::vector<CollectedEntry> ResultCollector::IdenticalInListOrder() const
 {
     std::vector<CollectedEntry> ordered = identical;
     std::stable_sort(ordered.begin(), ordered.end(), [](const CollectedEntry& a, const CollectedEntry& b) {
-        return a.Size != b.Size ? a.Size > b.Size : a.Group > b.Group;
+        return CompareInListOrder(a.Size, a.Group, b.Size, b.Group) < 0;
     });
     return ordered;
 }

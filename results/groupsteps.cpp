@@ -1,5 +1,7 @@
 #include "results/groupsteps.h"
 
+#include "scan/listorder.h"
+
 #include <utility>
 
 namespace {
@@ -36,9 +38,7 @@ private:
 
 std::uint32_t NextGroupNumber(const ResultEntries& entries, bool sameGroup)
 {
-    if (entries.empty())
-        return 1;
-    return entries.back().group + (sameGroup ? 0u : 1u);
+    return GroupNumberAfter(entries.empty() ? 0 : entries.back().group, sameGroup);
 }
 
 void ShiftGroupNumbers(ResultEntries& entries, std::size_t position)

@@ -1,12 +1,10 @@
 #include "results/resultentry.h"
 
+#include "scan/listorder.h"
+
 int lstResultsCCompare(const ResultEntry& first, const ResultEntry& second)
 {
-    if (first.size != second.size)
-        return first.size < second.size ? 1 : -1;
-    if (first.group != second.group)
-        return first.group < second.group ? 1 : -1;
-    return 0;
+    return CompareInListOrder(first.size, first.group, second.size, second.group);
 }
 
 QColor GroupRowColour(std::uint32_t group)
