@@ -4,7 +4,6 @@
 #include "scan/filelist.h"
 #include "scan/publish.h"
 #include "scan/scanstate.h"
-#include "support/boxes.h"
 
 #include <string>
 #include <vector>
@@ -60,9 +59,7 @@ private:
     {
         FileRecord record;
         if (!FetchFileRecord(list, index[position].Offset, record)) {
-            ErrorBox("There is an error when try to read data from temp file. Please, restart the application and "
-                     "try again.",
-                     "Samefold");
+            ReportUnreadableFileList();
             return false;
         }
         path = std::move(record.Path);

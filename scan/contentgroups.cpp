@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <string_view>
 
 namespace {
@@ -88,10 +89,14 @@ public:
         result.Groups.clear();
         std::vector<std::uint64_t> heads(count, 0);
         StepResult status = ReadHeads(heads);
-        for (Members& partition : PartitionByHash(AllComparable(), heads)) {
+        if (status != StepResult::Completed)
+            return status;
+        Members everyMember(count);
+        std::iota(everyMember.begin(), everyMember.end(), 0u);
+        for (const Members& partition : PartitionByHash(everyMember, heads)) {
+            status = GroupPartition(partition);
             if (status != StepResult::Completed)
                 break;
-            status = GroupPartition(partition);
         }
         std::sort(result.Groups.begin(), result.Groups.end());
         return status;
@@ -114,22 +119,15 @@ private:
         return StepResult::Completed;
     }
 
-    Members AllComparable() const
-    {
-        Members members;
-        for (std::uint32_t m = 0; m < count; ++m) {
-            if (result.States[m] == FileState::Comparable)
-                members.push_back(m);
-        }
-        return members;
-    }
-
-    // Partitions of two or more members with equal hashes, in member order.
-    static Classes PartitionByHash(const Members& members, const std::vector<std::uint64_t>& hashes)
+    // The comparable members in partitions of two or more with equal hashes,
+    // each in member order, the partitions in order of their first member.
+    Classes PartitionByHash(const Members& members, const std::vector<std::uint64_t>& hashes) const
     {
         std::map<std::uint64_t, Members> byHash;
-        for (std::uint32_t m : members)
-            byHash[hashes[m]].push_back(m);
+        for (std::uint32_t m : members) {
+            if (result.States[m] == FileState::Comparable)
+                byHash[hashes[m]].push_back(m);
+        }
         Classes partitions;
         for (auto& [hash, partition] : byHash) {
             if (partition.size() >= 2)
@@ -184,12 +182,7 @@ private:
         const StepResult hashed = HashWholeFiles(partition, hashes);
         if (hashed != StepResult::Completed)
             return hashed;
-        Members comparable;
-        for (std::uint32_t m : partition) {
-            if (result.States[m] == FileState::Comparable)
-                comparable.push_back(m);
-        }
-        for (const Members& part : PartitionByHash(comparable, hashes)) {
+        for (const Members& part : PartitionByHash(partition, hashes)) {
             const StepResult status = part.size() <= maxOpenTogether ? AddClasses(part) : ConfirmInBatches(part);
             if (status != StepResult::Completed)
                 return status;

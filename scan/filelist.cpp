@@ -1,5 +1,7 @@
 #include "scan/filelist.h"
 
+#include "support/boxes.h"
+
 #include <array>
 
 namespace {
@@ -78,4 +80,10 @@ bool FetchFileRecord(AFile& list, std::uint64_t offset, FileRecord& record)
         return false;
     return DecodeRecord(window.data(), reinterpret_cast<const char*>(window.data()) + FileRecordHeaderSize,
                         got - FileRecordHeaderSize, record);
+}
+
+void ReportUnreadableFileList()
+{
+    ErrorBox("There is an error when try to read data from temp file. Please, restart the application and try again.",
+             "Samefold");
 }

@@ -39,6 +39,9 @@ bool ReadFileRecord(AFile& list, FileRecord& record);
 // the file position stays where it was.
 bool FetchFileRecord(AFile& list, std::uint64_t offset, FileRecord& record);
 
+// Tells the user that the file list could not be read back.
+void ReportUnreadableFileList();
+
 // The size of the record of a path of this length.
 constexpr std::uint64_t FileRecordSize(std::size_t pathLength)
 {

@@ -2,17 +2,10 @@
 
 #include "scan/filelist.h"
 #include "scan/scanstate.h"
-#include "support/boxes.h"
 
 namespace {
 
 constexpr std::uint32_t none = 0xFFFFFFFFu;
-
-void ReportUnreadableList()
-{
-    ErrorBox("There is an error when try to read data from temp file. Please, restart the application and try again.",
-             "Samefold");
-}
 
 // Fills index from the n records that follow the start of the list.
 StepResult ReadRecords(AFile& list, SizeIndex& index, std::uint32_t n)
@@ -22,7 +15,7 @@ StepResult ReadRecords(AFile& list, SizeIndex& index, std::uint32_t n)
     FileRecord record;
     for (std::uint32_t i = 0; i < n; ++i) {
         if (!ReadFileRecord(list, record)) {
-            ReportUnreadableList();
+            ReportUnreadableFileList();
             return StepResult::Failed;
         }
         index[i] = SizeIndexEntry{record.Size, offset, 0};
