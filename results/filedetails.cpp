@@ -1,27 +1,10 @@
 #include "results/filedetails.h"
 
 #include "platform/filetime.h"
-#include "platform/lasterror.h"
 #include "support/afile.h"
 #include "support/shellhelpers.h"
 
 #include <QDateTime>
-
-namespace {
-
-// The whole size, not only its low 32 bits; a failure is reported through
-// AFile and reads as 0.
-std::uint64_t FileSize(AFile& file)
-{
-    DWORD high = 0;
-    const DWORD low = ::GetFileSize(file.hFile, &high);
-    if (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR)
-        return (static_cast<std::uint64_t>(high) << 32) | low;
-    file.GetFileSize();
-    return 0;
-}
-
-}  // namespace
 
 QString FileTimeText(const FILETIME& time)
 {
@@ -50,7 +33,9 @@ FileDetails ReadFileDetails(const QByteArray& path)
         details.changed = FileTimeText(written);
         details.accessed = FileTimeText(accessed);
     }
-    details.size = FileSize(file);
+    // The whole size; a failure is reported and reads as 0.
+    std::uint64_t size = 0;
+    details.size = file.GetFileSize64(size) ? size : 0;
     file.Close();
     return details;
 }

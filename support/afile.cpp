@@ -136,20 +136,6 @@ DWORD AFile::SeekB(DWORD offset)
     return INVALID_SET_FILE_POINTER;
 }
 
-bool AFile::SeekTo(std::uint64_t offset)
-{
-    LONG high = static_cast<LONG>(offset >> 32);
-    const DWORD low = SetFilePointer(hFile, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
-    if (low != INVALID_SET_FILE_POINTER || GetLastError() == NO_ERROR)
-        return true;
-    AddHandleParam();
-    ErrorHandler.AddIntParam("dwSeek", static_cast<std::int32_t>(offset & 0xFFFFFFFFu));
-    ErrorHandler.AddIntParam("dwSeekHigh", static_cast<std::int32_t>(offset >> 32));
-    ErrorHandler.CallText.Assign("SetFilePointer(hFile,dwSeek,&dwSeekHigh,FILE_BEGIN)");
-    ErrorHandler.ReportFailure("SeekB()", "0xFFFFFFFF");
-    return false;
-}
-
 DWORD AFile::GetFileSize()
 {
     // A file whose low 32 bits are all ones is not a failure.

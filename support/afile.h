@@ -65,8 +65,6 @@ public:
     bool Write(const void* data, DWORD size);
     // The new position, or 0xFFFFFFFF.
     DWORD SeekB(DWORD offset);
-    // Moves to any offset, 4 GiB and beyond; false after a failure report.
-    bool SeekTo(std::uint64_t offset);
     // The low 32 bits of the size, or 0xFFFFFFFF.
     DWORD GetFileSize();
     // The whole size; false after a failure report.
